@@ -1,7 +1,8 @@
-# Cross build: the runtime (a static PE32 GUI program) and the tests that run under Wine.
+# Cross builds: the runtime, a static GUI program. The 32-bit build is the one we ship; the 64-bit
+# build is its test copy, with the tests that run under Wine (see x86_64-w64-mingw32.cmake).
 set(TARNWICK_DEPS_DIR "${PROJECT_SOURCE_DIR}/build/deps" CACHE PATH "where the set-up script caches its builds")
-set(TARNWICK_LZMA_INCLUDE ${TARNWICK_DEPS_DIR}/lzma-i686/include)
-set(TARNWICK_LZMA_LIBRARY ${TARNWICK_DEPS_DIR}/lzma-i686/lib/liblzma.a)
+set(TARNWICK_LZMA_INCLUDE ${TARNWICK_DEPS_DIR}/lzma-${CMAKE_SYSTEM_PROCESSOR}/include)
+set(TARNWICK_LZMA_LIBRARY ${TARNWICK_DEPS_DIR}/lzma-${CMAKE_SYSTEM_PROCESSOR}/lib/liblzma.a)
 if(NOT EXISTS ${TARNWICK_LZMA_LIBRARY})
   message(FATAL_ERROR "No static liblzma at ${TARNWICK_LZMA_LIBRARY}: run scripts/setup-machine.sh first")
 endif()
@@ -23,7 +24,15 @@ tarnwick_warnings(tarnwick_win32)
 
 add_executable(tarnwick WIN32 startup/win32/ProgramEntry.cpp startup/win32/Resources.rc)
 target_link_libraries(tarnwick PRIVATE tarnwick_win32)
+target_link_options(tarnwick PRIVATE -s)
 tarnwick_warnings(tarnwick)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # The shipped program: check that it is what we promise (PE32, i386, GUI, system DLLs only).
+  add_test(NAME runtime_is_static_pe32
+           COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-runtime-image.sh $<TARGET_FILE:tarnwick>)
+  return()
+endif()
 
 # GoogleTest built from Debian's source package with the cross compiler.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -43,7 +52,7 @@ file(GLOB e2e_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp ${PROJECT_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 add_executable(e2e_tests ${e2e_sources})
 target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/e2e)
-target_link_libraries(e2e_tests PRIVATE tarnwick_builder gtest_main ${TARNWICK_SYSTEM_LIBRARIES})
+target_link_libraries(e2e_tests PRIVATE tarnwick_builder gtest ${TARNWICK_SYSTEM_LIBRARIES})
 tarnwick_warnings(e2e_tests)
 add_dependencies(e2e_tests tarnwick)
 add_test(NAME e2e_tests COMMAND e2e_tests $<TARGET_FILE:tarnwick>)

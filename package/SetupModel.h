@@ -14,9 +14,14 @@ constexpr int GeneralSettingCount = 121;
 constexpr int MessagesPerLanguage = 84;
 
 // One record list of the script: a flat array where field j of record i is element i * Width + j.
+// A list holds only the records the script really contains: a damaged count that promises more
+// records than the script has gives a shorter list, so callers walk Count() records, never the
+// count setting.
 struct RecordList {
-    int Width = 1;
-    std::vector<std::string> Texts;
+    explicit RecordList(int width = 1) : Width(width) {}
+
+    int Width;  // texts per record, at least 1
+    std::vector<std::string> Texts;  // a whole number of records
 
     int Count() const;  // number of records
     // Field j of record i; the empty text outside the list.
@@ -49,11 +54,17 @@ struct SetupModel {
     const std::string& SettingText(int index) const;
     void SetSetting(int index, const std::string& text);
 
+    // The run-program list holds the install-time records first, then the uninstall-time ones.
+    // Both counts are clamped to the records the list really holds.
+    int InstallProgramCount() const;    // records 0 .. InstallProgramCount() - 1
+    int UninstallProgramCount() const;  // the records that follow them
+
     // Message n (1..84) of the chosen language; the empty text outside that range.
     const std::string& Message(int n) const;
-    // Copies language index's block onto elements 1..84.
+    // Copies language index's block onto elements 1..84; an index that names no language of the
+    // LanguageList changes nothing.
     void SelectLanguageMessages(int index);
-    int LanguageCount() const;
+    int LanguageCount() const;  // records of the LanguageList
 };
 
 // A decimal number as the script writes it: an optional "-" or "+" first, then digits up to the
@@ -68,7 +79,9 @@ std::string ReadScriptText(Stream& script);
 void ParseGeneralSettings(Stream& script, SetupModel& model);
 // List 1, directly after the general settings.
 void ParseRegistryVariableList(Stream& script, SetupModel& model);
-// Lists 2 to 11 and the messages, directly after list 1.
+// Lists 2 to 11 and the messages, directly after list 1. A negative count reads no records, and
+// reading stops at the end of the script: a record cut by the end gets empty texts for its
+// missing fields, and no record is created past the end.
 void ParseRecordLists(Stream& script, SetupModel& model);
 
 }  // namespace tarnwick

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need, from Debian's packages, and builds a static
-# liblzma for the i686 mingw-w64 cross compiler from Debian's xz-utils source. Idempotent: on a
-# machine that is already set up it only checks and returns within seconds.
+# liblzma for the mingw-w64 cross compilers (i686 for the shipped runtime, x86_64 for its test
+# copy) from Debian's xz-utils source. Idempotent: on a machine that is already set up it only
+# checks and returns within seconds.
+#
+# Wine: only the 64-bit Wine is installed. Our machines cannot execute i386 Linux binaries, so
+# wine32 cannot start here; the tests run the 64-bit build of the same sources.
 #
 # Usage: scripts/setup-machine.sh [BUILD_DIR]   (the liblzma build is cached under BUILD_DIR/deps)
 set -euo pipefail
@@ -9,12 +13,12 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${1:-$here/build}
 deps_dir=$build_dir/deps
-lzma_prefix=$deps_dir/lzma-i686
 
 packages=(
   build-essential cmake make pkg-config dpkg-dev
-  g++-mingw-w64-i686-win32 mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386 xvfb x11-utils imagemagick
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  wine wine64 xvfb x11-utils imagemagick
   googletest libgtest-dev nlohmann-json3-dev liblzma-dev xz-utils
 )
 
@@ -29,10 +33,6 @@ missing_packages() {
 
 src_list=/etc/apt/sources.list.d/tarnwick-deb-src.sources
 need_update=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  as_root dpkg --add-architecture i386
-  need_update=1
-fi
 if [ ! -f "$src_list" ]; then
   # The same Debian suite as the binary packages, for 'apt-get source xz-utils'.
   suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -56,21 +56,29 @@ if [ -n "$missing" ] || [ "$need_update" -eq 1 ]; then
   fi
 fi
 
-# Static liblzma for the cross compiler, built once per build folder.
-if [ ! -f "$lzma_prefix/lib/liblzma.a" ]; then
+# Static liblzma for each cross compiler, built once per build folder.
+build_lzma() {
+  local host=$1 prefix=$deps_dir/lzma-${1%%-*}
+  [ -f "$prefix/lib/liblzma.a" ] && return 0
   mkdir -p "$deps_dir/src"
-  cd "$deps_dir/src"
-  if ! ls -d xz-utils-*/ >/dev/null 2>&1; then
-    apt-get source -q xz-utils >/dev/null
+  if ! ls -d "$deps_dir"/src/xz-utils-*/ >/dev/null 2>&1; then
+    (cd "$deps_dir/src" && apt-get source -q xz-utils >/dev/null 2>&1)
   fi
+  local src
   src=$(ls -d "$deps_dir"/src/xz-utils-*/ | head -n 1)
-  rm -rf "$deps_dir/lzma-build" && mkdir -p "$deps_dir/lzma-build" && cd "$deps_dir/lzma-build"
-  "$src/configure" --host=i686-w64-mingw32 --prefix="$lzma_prefix" \
-    --enable-static --disable-shared --disable-threads \
-    --disable-xz --disable-xzdec --disable-lzmadec --disable-lzmainfo --disable-lzma-links \
-    --disable-scripts --disable-doc --disable-nls \
-    CFLAGS="-O2" >configure.log 2>&1 || { tail -n 30 configure.log; exit 1; }
-  make -j"$(nproc)" >make.log 2>&1 || { tail -n 30 make.log; exit 1; }
-  make install >install.log 2>&1
-fi
-echo "machine ready; static liblzma in $lzma_prefix"
+  local work=$deps_dir/lzma-build-$host
+  rm -rf "$work" && mkdir -p "$work"
+  (
+    cd "$work"
+    "$src/configure" --host="$host" --prefix="$prefix" \
+      --enable-static --disable-shared --disable-threads \
+      --disable-xz --disable-xzdec --disable-lzmadec --disable-lzmainfo --disable-lzma-links \
+      --disable-scripts --disable-doc --disable-nls \
+      CC="$host-gcc-posix" CFLAGS="-O2" >configure.log 2>&1 || { tail -n 30 configure.log; exit 1; }
+    make -j"$(nproc)" >make.log 2>&1 || { tail -n 30 make.log; exit 1; }
+    make install >install.log 2>&1
+  )
+}
+build_lzma i686-w64-mingw32
+build_lzma x86_64-w64-mingw32
+echo "machine ready; static liblzma in $deps_dir"
