@@ -1,5 +1,9 @@
 // twk: the package builder's command line.
 //
+//   twk script --project PROJECT.json --out SCRIPT
+//
+// Writes the setup script a project describes (builder/tool/ProjectReader.h).
+//
 //   twk pack --runtime RUNTIME.exe --out SETUP.exe --script SCRIPT
 //            [--stream KIND=FILE]... [--file-data FILE] [--uninstaller] [--stored]
 //
@@ -15,6 +19,8 @@
 
 #include "base/Stream.h"
 #include "builder/PackageWriter.h"
+#include "builder/ScriptWriter.h"
+#include "builder/tool/ProjectReader.h"
 
 using namespace tarnwick;
 
@@ -22,7 +28,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: twk pack --runtime RUNTIME.exe --out SETUP.exe --script SCRIPT\n"
+                 "usage: twk script --project PROJECT.json --out SCRIPT\n"
+                 "       twk pack --runtime RUNTIME.exe --out SETUP.exe --script SCRIPT\n"
                  "                [--stream KIND=FILE]... [--file-data FILE] [--uninstaller] [--stored]\n");
     return 2;
 }
@@ -31,6 +38,27 @@ std::vector<uint8_t> ReadInput(const std::string& path) {
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(path, bytes)) throw std::runtime_error("cannot read " + path);
     return bytes;
+}
+
+int Script(int argc, char** argv) {
+    std::string project, out;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (i + 1 >= argc) return Usage();
+        if (arg == "--project") project = argv[++i];
+        else if (arg == "--out") out = argv[++i];
+        else return Usage();
+    }
+    if (project.empty() || out.empty()) return Usage();
+    std::vector<uint8_t> text = ReadInput(project);
+    SetupScriptSpec spec;
+    try {
+        spec = ReadProject(std::string(text.begin(), text.end()));
+    } catch (const std::exception& e) {
+        throw std::runtime_error(project + ": " + e.what());
+    }
+    if (!WriteWholeFile(out, WriteSetupScript(spec))) throw std::runtime_error("cannot write " + out);
+    return 0;
 }
 
 int Pack(int argc, char** argv) {
@@ -73,6 +101,7 @@ int Pack(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     try {
+        if (std::strcmp(argv[1], "script") == 0) return Script(argc, argv);
         if (std::strcmp(argv[1], "pack") == 0) return Pack(argc, argv);
         return Usage();
     } catch (const std::exception& e) {
