@@ -31,7 +31,7 @@ void ReadRecords(Stream& script, int64_t count, RecordList& list) {
     list.Texts.clear();
     std::string text;
     for (int64_t record = 0; record < count; ++record) {
-        ReadScriptTextFrom(script, text);
+        if (!ReadScriptTextFrom(script, text)) return;
         list.Texts.push_back(text);
         for (int field = 1; field < list.Width; ++field) {
             ReadScriptTextFrom(script, text);
