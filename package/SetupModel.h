@@ -77,11 +77,13 @@ std::string ReadScriptText(Stream& script);
 
 // The 121 general settings from the script's current position.
 void ParseGeneralSettings(Stream& script, SetupModel& model);
+// For every list: a negative count reads no records, and reading stops at the end of the script
+// (a record cut by the end gets empty texts for its missing fields; no record is created past the
+// end), so a damaged count costs neither memory nor time.
+
 // List 1, directly after the general settings.
 void ParseRegistryVariableList(Stream& script, SetupModel& model);
-// Lists 2 to 11 and the messages, directly after list 1. A negative count reads no records, and
-// reading stops at the end of the script: a record cut by the end gets empty texts for its
-// missing fields, and no record is created past the end.
+// Lists 2 to 11 and the messages, directly after list 1.
 void ParseRecordLists(Stream& script, SetupModel& model);
 
 }  // namespace tarnwick
