@@ -11,7 +11,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$here/build}
+build_dir=$(mkdir -p "${1:-$here/build}" && cd "${1:-$here/build}" && pwd)
 deps_dir=$build_dir/deps
 
 packages=(
