@@ -46,6 +46,21 @@ add_executable(win_tests ${win_test_sources})
 target_link_libraries(win_tests PRIVATE tarnwick_win32 tarnwick_builder gtest_main)
 tarnwick_warnings(win_tests)
 add_test(NAME win_tests COMMAND win_tests)
+# The tests of our GUI layer work real windows in-process through the end-to-end test driver.
+file(GLOB driver_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/driver/*.cpp)
+target_sources(win_tests PRIVATE ${driver_sources})
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/e2e)
+
+# Small programs that the Windows-side tests start as processes of their own (a window owner, a
+# probe of the Windows version); built beside win_tests.exe, where the tests look for them.
+file(GLOB win_test_helpers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/helpers/*.cpp)
+foreach(helper_source ${win_test_helpers})
+  get_filename_component(helper_name ${helper_source} NAME_WE)
+  add_executable(${helper_name} ${helper_source})
+  target_link_libraries(${helper_name} PRIVATE tarnwick_win32)
+  tarnwick_warnings(${helper_name})
+  add_dependencies(win_tests ${helper_name})
+endforeach()
 
 # Whole setups run as a user would: built with the builder, started, driven from outside.
 file(GLOB e2e_sources CONFIGURE_DEPENDS
