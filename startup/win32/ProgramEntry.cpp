@@ -1,17 +1,8 @@
-// The process entry of the runtime.
+// The process entry of the runtime. Everything it does lives in the library (startup/win32/Main.h)
+// so that tests can build programs of their own around it.
 
 #include <windows.h>
 
-#include "base/ExitCodes.h"
-#include "package/win32/Package.h"
-#include "package/win32/TempFolder.h"
+#include "startup/win32/Main.h"
 
-using namespace tarnwick;
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    CreateTempFolder();
-    LoadedPackage package;
-    LoadPackage(package);
-    CleanupTempFolder();
-    return ExitNormal;
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { tarnwick::RunProgram(); }
