@@ -167,7 +167,8 @@ Bitmap Bitmap::FromBmpBytes(const uint8_t* data, size_t size) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, parsed.width, parsed.height);
     if (bitmap) {
         auto* info = reinterpret_cast<const BITMAPINFO*>(parsed.info.data());
-        if (SetDIBits(screen, bitmap, 0, static_cast<UINT>(parsed.height), parsed.pixels, info, DIB_RGB_COLORS) > 0) {
+        UINT rows = static_cast<UINT>(parsed.height);
+        if (SetDIBits(screen, bitmap, 0, rows, parsed.pixels, info, DIB_RGB_COLORS) > 0) {
             result.bitmap_ = bitmap;
             result.width_ = parsed.width;
             result.height_ = parsed.height;

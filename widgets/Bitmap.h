@@ -24,7 +24,9 @@ public:
     // pixel, uncompressed, RLE or bit fields). Bytes that do not hold a whole, sane BMP give an
     // empty bitmap: nothing is read outside them.
     static Bitmap FromBmpBytes(const uint8_t* data, size_t size);
-    static Bitmap FromBmpBytes(const std::vector<uint8_t>& bytes) { return FromBmpBytes(bytes.data(), bytes.size()); }
+    static Bitmap FromBmpBytes(const std::vector<uint8_t>& bytes) {
+        return FromBmpBytes(bytes.data(), bytes.size());
+    }
     static Bitmap FromBmpFile(const std::string& path);
     // An uninitialised screen-compatible bitmap, to paint into (see BitmapCanvas).
     static Bitmap CreateCompatible(int width, int height);

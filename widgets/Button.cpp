@@ -8,7 +8,8 @@ bool Button::Create(const ButtonArgs& args) {
 
 void Button::Click() {
     if (!Handle() || !IsWindowEnabled(Handle())) return;
-    SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+    SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Handle()));
 }
 
 void Button::SetDefaultLook(bool isDefault) {

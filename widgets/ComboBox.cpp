@@ -7,7 +7,8 @@ bool ComboBox::Create(const ComboBoxArgs& args) {
     // CreateWindow takes the height with the list dropped down; the control then sizes its
     // closed part from its font.
     full.bounds.height = args.bounds.height + args.dropDownHeight;
-    return CreateControl("COMBOBOX", full, CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP);
+    return CreateControl("COMBOBOX", full,
+                         CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP);
 }
 
 int ComboBox::AddItem(const std::string& text) {

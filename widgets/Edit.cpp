@@ -20,7 +20,8 @@ DWORD EditStyleFromOptions(unsigned options) {
 
 bool Edit::Create(const EditArgs& args) {
     wantTab_ = (args.options & EditWantTab) != 0;
-    return CreateControl("EDIT", args, EditStyleFromOptions(args.options) | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE);
+    return CreateControl("EDIT", args, EditStyleFromOptions(args.options) | WS_TABSTOP | WS_GROUP,
+                         WS_EX_CLIENTEDGE);
 }
 
 void Edit::SetReadOnly(bool readOnly) {

@@ -52,13 +52,16 @@ bool Form::Create(const FormArgs& args) {
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     if (args.background) backgroundColor_ = args.background;
     Bounds bounds{args.x, args.y, outer.right - outer.left, outer.bottom - outer.top};
-    if (!CreateOwnWindow(args.className.c_str(), args.owner, 0, bounds, args.caption, style, exStyle)) return false;
+    if (!CreateOwnWindow(args.className.c_str(), args.owner, 0, bounds, args.caption, style, exStyle)) {
+        return false;
+    }
     SetFont(args.font);
     if (args.iconResource) {
         HINSTANCE instance = GetModuleHandleA(nullptr);
         // LR_SHARED: the system keeps resource icons for the process; nothing to destroy.
-        auto big = static_cast<HICON>(LoadImageA(instance, args.iconResource, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                 GetSystemMetrics(SM_CYICON), LR_SHARED));
+        auto big =
+            static_cast<HICON>(LoadImageA(instance, args.iconResource, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                          GetSystemMetrics(SM_CYICON), LR_SHARED));
         auto small = static_cast<HICON>(LoadImageA(instance, args.iconResource, IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                                    LR_SHARED));
@@ -78,7 +81,8 @@ void Form::SetClientSize(int width, int height) {
 
 void Form::CentreOnScreen() {
     Bounds bounds = GetBounds();
-    SetPosition((GetSystemMetrics(SM_CXSCREEN) - bounds.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - bounds.height) / 2);
+    SetPosition((GetSystemMetrics(SM_CXSCREEN) - bounds.width) / 2,
+                (GetSystemMetrics(SM_CYSCREEN) - bounds.height) / 2);
 }
 
 void Form::SetDefaultButton(Button* button) {
@@ -131,8 +135,10 @@ void Form::RequestClose() {
 }
 
 bool Form::HandleDialogKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
-    auto dialogCode = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    bool enterOrEsc = message.wParam == VK_RETURN || message.wParam == VK_ESCAPE;
+    if (message.message != WM_KEYDOWN || !enterOrEsc) return false;
+    auto messageAddress = reinterpret_cast<LPARAM>(&message);
+    auto dialogCode = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, messageAddress);
     // Multi-line edits, a dropped-down list and the like take the key themselves.
     if (dialogCode & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
     if (message.wParam == VK_RETURN) {

@@ -63,9 +63,10 @@ bool Window::CreateControl(const char* className, const ControlArgs& args, DWORD
     HWND parent = args.parent->Handle();
     // Created hidden, shown once its font is set, so that it is never drawn in the system font.
     DWORD fullStyle = style | WS_CHILD | WS_CLIPSIBLINGS | (args.enabled ? 0 : WS_DISABLED);
-    HWND window = CreateWindowExA(exStyle, className, args.text.c_str(), fullStyle, args.bounds.x, args.bounds.y,
-                                  args.bounds.width, args.bounds.height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), ProgramInstance(), nullptr);
+    HWND window =
+        CreateWindowExA(exStyle, className, args.text.c_str(), fullStyle, args.bounds.x, args.bounds.y,
+                        args.bounds.width, args.bounds.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), ProgramInstance(), nullptr);
     if (!window) return false;
     Attach(window);
     originalProc_ = reinterpret_cast<WNDPROC>(

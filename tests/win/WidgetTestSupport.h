@@ -30,7 +30,8 @@ inline void PumpFor(DWORD milliseconds) {
 }
 
 // A shown, active form of the given client size at a fixed place on the screen.
-inline void CreateShownForm(tarnwick::Form& form, int clientWidth, int clientHeight, const char* caption = "Test") {
+inline void CreateShownForm(tarnwick::Form& form, int clientWidth, int clientHeight,
+                            const char* caption = "Test") {
     tarnwick::FormArgs args;
     args.caption = caption;
     args.x = 20;

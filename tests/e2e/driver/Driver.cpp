@@ -163,11 +163,13 @@ public:
     char* Address(size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
     bool Write(size_t offset, const void* data, size_t count) {
         SIZE_T done = 0;
-        return offset + count <= size_ && WriteProcessMemory(process_, Address(offset), data, count, &done) && done == count;
+        return offset + count <= size_ && WriteProcessMemory(process_, Address(offset), data, count, &done) &&
+               done == count;
     }
     bool Read(size_t offset, void* data, size_t count) const {
         SIZE_T done = 0;
-        return offset + count <= size_ && ReadProcessMemory(process_, Address(offset), data, count, &done) && done == count;
+        return offset + count <= size_ && ReadProcessMemory(process_, Address(offset), data, count, &done) &&
+               done == count;
     }
 
 private:
@@ -360,7 +362,8 @@ bool SaveScreenshot(const std::string& path) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP dib =
+        CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     bool ok = false;
     if (memory && dib) {
         HGDIOBJ old = SelectObject(memory, dib);
@@ -373,7 +376,8 @@ bool SaveScreenshot(const std::string& path) {
         file.bfType = 0x4D42;  // "BM"
         file.bfOffBits = sizeof file + sizeof info;
         file.bfSize = file.bfOffBits + info.biSizeImage;
-        HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE out =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD written = 0;
         ok = out != INVALID_HANDLE_VALUE && WriteFile(out, &file, sizeof file, &written, nullptr) &&
              WriteFile(out, &info, sizeof info, &written, nullptr) &&
@@ -403,7 +407,8 @@ std::string MakeScratchFolder(const std::string& name) {
     HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + data.cFileName).c_str());
+            bool file = !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+            if (file) DeleteFileA((folder + data.cFileName).c_str());
         } while (FindNextFileA(find, &data));
         FindClose(find);
     }
