@@ -13,7 +13,11 @@ bool ApplicationWindow::Create(const std::string& caption) {
 }
 
 void ApplicationWindow::Minimize() {
-    if (Handle()) ShowWindow(Handle(), SW_MINIMIZE);
+    if (!Handle()) return;
+    // Windows hides the owned windows of a minimized window itself, Wine does not: hide them
+    // here; the restore brings back exactly those hidden here.
+    ShowOwnedPopups(Handle(), FALSE);
+    ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void ApplicationWindow::FocusActivePopup() {
@@ -30,6 +34,7 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
             LRESULT result = Window::HandleMessage(message, wParam, lParam);
+            ShowOwnedPopups(Handle(), TRUE);
             if (mainForm_) mainForm_->RaiseRestore();
             FocusActivePopup();
             return result;

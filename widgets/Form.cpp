@@ -179,14 +179,17 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE:
+        case SC_MINIMIZE: {
             if (onMinimize) onMinimize();
-            // An owned form minimizes the whole application to its taskbar button.
-            if (auto* application = dynamic_cast<ApplicationWindow*>(FromHandle(GetWindow(Handle(), GW_OWNER)))) {
+            // An owned form minimizes the whole application to its taskbar button (when it has
+            // one: minimizing a hidden window would show it).
+            auto* application = dynamic_cast<ApplicationWindow*>(FromHandle(GetWindow(Handle(), GW_OWNER)));
+            if (application && application->Visible()) {
                 application->Minimize();
                 return 0;
             }
             break;
+        }
         case SC_RESTORE:
             RaiseRestore();
             break;
@@ -211,15 +214,19 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onDoubleClick) onDoubleClick();
         break;
     case WM_ACTIVATE:
-        // Give the focus back to the control that had it when the form was deactivated, as a
-        // dialog does, instead of to the form itself.
+        // As a dialog does: the focus goes back to the control that had it when the form was
+        // deactivated, or else to the first Tab stop, rather than to the form itself.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
-        } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) &&
-                   IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
-            SetFocus(lastFocus_);
-            return 0;
+        } else if (!HIWORD(wParam)) {
+            bool canTakeFocus = lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) &&
+                                IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_);
+            HWND target = canTakeFocus ? lastFocus_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
+            if (target) {
+                SetFocus(target);
+                return 0;
+            }
         }
         break;
     case WM_NEXTDLGCTL: {

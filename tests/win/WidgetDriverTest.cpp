@@ -147,10 +147,12 @@ TEST(WidgetDriver, ApplicationWindowCarriesTheTitleAndFollowsTheMainForm) {
     EXPECT_EQ(minimized, 1);
     EXPECT_TRUE(IsIconic(application.Handle())) << "the whole application goes to its taskbar button";
     EXPECT_FALSE(IsIconic(wizard.Handle()));
+    EXPECT_FALSE(IsWindowVisible(wizard.Handle())) << "owned forms hide with it";
 
     SendMessageA(application.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(restored, 1);
     EXPECT_FALSE(IsIconic(application.Handle()));
+    EXPECT_TRUE(IsWindowVisible(wizard.Handle())) << "and come back with it";
 
     // Closing from the taskbar is the main form's close request; the application window stays.
     PostMessageA(application.Handle(), WM_CLOSE, 0, 0);

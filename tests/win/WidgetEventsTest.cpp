@@ -379,12 +379,26 @@ TEST(WidgetEvents, ModalFormsDisableTheOthersAndReturnTheirResult) {
     args.frame = FormFrame::Dialog;
     ASSERT_TRUE(dialog.Create(args));
     dialog.CentreOnScreen();
+    Label prompt;
+    LabelArgs promptArgs;
+    promptArgs.parent = &dialog;
+    promptArgs.id = LabelId;
+    promptArgs.bounds = {67, 16, 200, 14};
+    promptArgs.text = "Please select a language.";
+    ASSERT_TRUE(prompt.Create(promptArgs));
+    ComboBox list;
+    ComboBoxArgs listArgs;
+    listArgs.parent = &dialog;
+    listArgs.id = ComboId;
+    listArgs.bounds = {67, 62, 210, 21};
+    ASSERT_TRUE(list.Create(listArgs));
     Button ok, cancel;
     ASSERT_TRUE(ok.Create(ButtonAt(&dialog, OkId, {112, 95, 75, 23}, "OK")));
     ASSERT_TRUE(cancel.Create(ButtonAt(&dialog, CancelId, {202, 95, 75, 23}, "Cancel")));
     dialog.SetDefaultButton(&ok);
     dialog.SetCancelButton(&cancel);
     bool ownerDisabled = false;
+    HWND firstFocus = nullptr;
     ok.onClick = [&] {
         ownerDisabled = !IsWindowEnabled(owner.Handle());
         dialog.EndModal(7);
@@ -398,6 +412,7 @@ TEST(WidgetEvents, ModalFormsDisableTheOthersAndReturnTheirResult) {
     timer.onTick = [&] {
         if (!dialog.Visible()) return;
         timer.SetEnabled(false);
+        if (!firstFocus) firstFocus = GetFocus();
         userAction();
     };
     struct Case {
@@ -422,6 +437,7 @@ TEST(WidgetEvents, ModalFormsDisableTheOthersAndReturnTheirResult) {
             EXPECT_TRUE(ownerDisabled) << "disabled during the modal run";
         }
     }
+    EXPECT_EQ(firstFocus, list.Handle()) << "the first Tab stop has the focus when the form comes up";
 }
 
 TEST(WidgetEvents, TimerTicksRunOnTheGuiThreadOnlyWhileEnabled) {
