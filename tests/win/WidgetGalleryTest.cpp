@@ -49,6 +49,7 @@ enum ControlId {
     RadioBId,
     ComboId,
     SidePanelId,
+    LaunchId,
     ListId,
     RichId,
     ProgressId,
@@ -152,6 +153,7 @@ struct Gallery {
     RadioButton now, later;
     ComboBox languages;
     Panel side;
+    CheckBox launch;
     ListView groups;
     RichEdit license;
     ProgressBar progress;
@@ -250,23 +252,29 @@ struct Gallery {
         for (const char* name : {"English", "Deutsch", "Francais"}) languages.AddItem(name);
         languages.Select(0);
 
-        // A side panel with the list, the rich text and the progress bar.
+        // A white side panel (as the welcome and finish pages are) with a check box that takes the
+        // panel's white, the list, the rich text and the progress bar.
         auto sideArgs = At<PanelArgs>(form, SidePanelId, {495, 60, 265, 245});
+        sideArgs.background = RGB(255, 255, 255);
         ASSERT_TRUE(side.Create(sideArgs));
+        auto launchArgs = At<CheckBoxArgs>(side, LaunchId, {10, 220, 0, 0}, "Launch the program");
+        launchArgs.autoSize = true;
+        launchArgs.checked = true;
+        ASSERT_TRUE(launch.Create(launchArgs));
         auto listArgs = At<ListViewArgs>(side, ListId, {10, 10, 245, 90});
         listArgs.columnWidth = 220;
         listArgs.background = GetSysColor(COLOR_WINDOW);
         ASSERT_TRUE(groups.Create(listArgs));
         for (const char* row : {"Accessories", "Games", "Startup", "Tarnwick Tools"}) groups.AddRow(row);
         groups.Select(1);
-        auto richArgs = At<RichEditArgs>(side, RichId, {10, 106, 245, 100});
+        auto richArgs = At<RichEditArgs>(side, RichId, {10, 106, 245, 80});
         richArgs.background = GetSysColor(COLOR_WINDOW);
         ASSERT_TRUE(license.Create(richArgs));
         license.LoadRtf(std::string(
             "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Tahoma;}}{\\colortbl;\\red200\\green0\\blue0;}"
             "\\f0\\fs16 LICENSE: \\b bold\\b0 , \\i italic\\i0 , \\cf1 red\\cf0  and plain text that wraps at the "
             "width of the box.\\par Second paragraph.\\par}"));
-        auto progressArgs = At<ProgressBarArgs>(side, ProgressId, {10, 214, 245, 18});
+        auto progressArgs = At<ProgressBarArgs>(side, ProgressId, {10, 194, 245, 18});
         ASSERT_TRUE(progress.Create(progressArgs));
         progress.SetRange(0, 100);
         progress.SetPosition(60);
@@ -382,6 +390,10 @@ TEST(WidgetGallery, TransparentLabelsShowWhatLiesBeneath) {
                      {big.Left() + big.Width() + 30, big.Top() + 1}, "big title after a new text");
     ExpectSeeThrough(title, {title.Width() - 1, 1}, gallery.header.Handle(),
                      {title.Left() + title.Width() + 40, 9}, "title after a new text");
+
+    // A check box on a white panel is white around its box and text.
+    const CheckBox& launch = gallery.launch;
+    EXPECT_EQ(ScreenPixel(launch.Handle(), launch.Width() - 1, launch.Height() - 1), RGB(255, 255, 255));
 
     // The picture on the backdrop leaves its corner colour out.
     const ImageBox& picture = gallery.backdropPicture;
