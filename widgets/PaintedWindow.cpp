@@ -1,6 +1,7 @@
 #include "widgets/PaintedWindow.h"
 
 #include "widgets/Color.h"
+#include "widgets/OffscreenPaint.h"
 #include "widgets/ParentBackground.h"
 
 namespace tarnwick {
@@ -76,23 +77,16 @@ void PaintedWindow::Paint(HDC dc) {
 void PaintedWindow::PaintBuffered(HDC dc, const RECT& area) {
     RECT client;
     GetClientRect(Handle(), &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    if (!memory || !bitmap) {
-        // Out of GDI resources: paint directly rather than not at all.
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
-        Paint(dc);
+    OffscreenPaint buffer(dc, client.right, client.bottom);
+    if (!buffer.Dc()) {
+        Paint(dc);  // out of GDI resources: paint directly rather than not at all
         return;
     }
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    Paint(memory);
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top,
-           SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    // A buffer kept from an earlier paint keeps that paint's DC state: start from a clean one.
+    int saved = SaveDC(buffer.Dc());
+    Paint(buffer.Dc());
+    RestoreDC(buffer.Dc(), saved);
+    buffer.CopyTo(dc, area);
 }
 
 LRESULT PaintedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

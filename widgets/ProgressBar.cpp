@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "widgets/CommonControls.h"
+#include "widgets/OffscreenPaint.h"
 
 namespace tarnwick {
 
@@ -44,18 +45,14 @@ LRESULT ProgressBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HDC dc = BeginPaint(Handle(), &paint);
         RECT client;
         GetClientRect(Handle(), &client);
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        if (memory && bitmap) {
-            HGDIOBJ old = SelectObject(memory, bitmap);
-            Window::HandleMessage(WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-            BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
-        } else {
-            Window::HandleMessage(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        {
+            OffscreenPaint buffer(dc, client.right, client.bottom);
+            HDC target = buffer.Dc() ? buffer.Dc() : dc;
+            int saved = SaveDC(target);
+            Window::HandleMessage(WM_PAINT, reinterpret_cast<WPARAM>(target), 0);
+            RestoreDC(target, saved);
+            buffer.CopyTo(dc, client);
         }
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
         EndPaint(Handle(), &paint);
         return 0;
     }
