@@ -214,6 +214,7 @@ TEST(WizardLayout, TheWindowIsAFixedCentredMainFormWithNextAndCancelRoles) {
     EXPECT_EQ(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)), ids::Next);
     EXPECT_EQ(t.wizard->form.DefaultButton(), &t.wizard->next);
     EXPECT_EQ(t.wizard->form.CancelButton(), &t.wizard->cancel);
+    EXPECT_FALSE(t.wizard->passwordTimer.Enabled()) << "the password check runs only on its page";
 }
 
 TEST(WizardLayout, ControlsAreCreatedInTheirOrder) {

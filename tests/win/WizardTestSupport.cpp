@@ -106,6 +106,9 @@ TestWizard::TestWizard(const SetupScriptSpec& spec, const Options& options) {
     PackageContents contents;
     contents.ProgramImage = std::vector<uint8_t>(2048, 'M');
     contents.Uninstaller = !options.installer;
+    // Small and quick: a test builds many packages.
+    contents.Options.preset = 0;
+    contents.Options.dictionarySize = 1 << 16;
     contents.Streams.push_back({ScriptStreamKind, WriteSetupScript(spec)});
     if (options.withPictures) {
         contents.Streams.push_back({HeaderPictureKind, HeaderPictureBmp()});

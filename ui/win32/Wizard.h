@@ -5,11 +5,24 @@
 // pages (except the password edit, made only for a setup with a password).
 //
 // Create builds the window and its controls in the order below (creation order is also the Tab
-// order), applies what the setup's settings say about them (texts, ticks, visibility of optional
-// controls, positions that move, pictures, rich texts), and installs the message pump for the
-// engines. The window and every panel start hidden: the page flow decides what is shown, with
+// order), applies what the setup's settings say about them, and installs the message pump for
+// the engines. The window and every panel start hidden: the page flow decides what is shown, with
 // ShowPage / ShowUninstallPage, and sets the per-page texts, captions and enabled states through
 // the public controls. Controls are found by the ids of ui/WizardControlIds.h.
+//
+// What the settings do to the controls is done by Create, once, so the page flow's initialisation
+// need not repeat it:
+//  - both modes: Back and Cancel captions, the branding text (setting 27, tokens expanded) with
+//    the separator placed after it, the header colour (70), the header layout (49 hides the
+//    picture area and widens title and subtitle to 440; 69, 72, 73, 78 place them), and every
+//    page's fixed texts and the finish options' ticks (44, 46, 38);
+//  - installer: license and information rich texts (30, 84), the password edit (29, 59), the
+//    folder edit (58 expanded; InstallFolder follows), the group edit (106 when 86 is on), the
+//    shortcut options' visibility and closing up (22, 88, 89, 90 with Quick Launch, 114), the side
+//    picture and welcome texts (63), the fixed folder (76) and group (109);
+//  - uninstaller: the web-page option (68) and the folder box (the log's folder, LogStateValues[1]).
+// Left to the page flow: the caption, the page sequence, the group list, the page entries, the
+// handlers and showing the window.
 //
 // The install and uninstall engines reach the wizard only through WizardInterface.
 
@@ -42,6 +55,10 @@ struct WizardSetup {
 };
 
 class WizardWindow final : public WizardInterface {
+    // First, so that they outlive every window whose paint handlers use them.
+    WizardSetup setup_;
+    WizardPictures pictures_;
+
 public:
     explicit WizardWindow(const WizardSetup& setup);
     ~WizardWindow() override;
@@ -130,9 +147,6 @@ private:
     void ApplyHeaderLayout();
     void ApplyShortcutOptions();
     void LoadRichText(RichEdit& box, uint8_t streamKind);
-
-    WizardSetup setup_;
-    WizardPictures pictures_;
 };
 
 }  // namespace tarnwick
