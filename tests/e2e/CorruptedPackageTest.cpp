@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSetup.h"
+#include "builder/ScriptWriter.h"
 
 using namespace e2e;
 
@@ -62,7 +63,10 @@ TEST(CorruptedPackage, ShowsTheBoxAndEndsWithCode2) {
 
 TEST(CorruptedPackage, GoodPackageLoadsAndEndsNormally) {
     const std::string folder = driver::MakeScratchFolder("good");
-    std::string path = WriteSetup(folder, "setup.exe", SmallPackage());
+    tarnwick::PackageContents contents = SmallPackage();
+    // Start-up reads the script: a real one, so that no check refuses the run.
+    contents.Streams[0].Bytes = tarnwick::WriteSetupScript(tarnwick::DefaultSetupScript());
+    std::string path = WriteSetup(folder, "setup.exe", contents);
     driver::Program program;
     ASSERT_TRUE(program.Start(path));
     DWORD code = 99;

@@ -43,6 +43,8 @@ bool LanguageDialog::Create(ApplicationWindow& application, const SetupModel& mo
     list.background = GetSysColor(COLOR_WINDOW);
     if (!list_.Create(list)) return false;
 
+    // The list is the first Tab stop: it has the focus when the dialog comes up, so the arrows
+    // choose at once and Enter confirms.
     ButtonArgs ok;
     ok.parent = &form_;
     ok.id = language_ids::Ok;
@@ -57,15 +59,6 @@ bool LanguageDialog::Create(ApplicationWindow& application, const SetupModel& mo
     form_.SetDefaultButton(&ok_);
     form_.SetCancelButton(&cancel_);
     ok_.onClick = [this] { Confirm(); };
-    // The list has the keyboard focus when the dialog first comes up, so arrows choose at once
-    // and Enter confirms.
-    form_.onMessage = [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-        if (message != WM_ACTIVATE || LOWORD(wParam) == WA_INACTIVE || listFocused_) return false;
-        listFocused_ = true;
-        list_.Focus();
-        result = 0;
-        return true;
-    };
     cancel_.onClick = [this] { form_.EndModal(0); };
 
     for (int i = 0; i < model.LanguageCount(); ++i) list_.AddItem(model.LanguageList.Field(i, 0));

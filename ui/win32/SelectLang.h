@@ -41,7 +41,6 @@ private:
     Button ok_;
     Button cancel_;
     RunState* state_ = nullptr;
-    bool listFocused_ = false;
 };
 
 }  // namespace tarnwick
