@@ -120,6 +120,7 @@ void StartUp(ProgramRun& run) {
     ParseGeneralSettings(script, model);
     ParseRegistryVariableList(script, model);
     EvaluateRegistryVariables(model, state);
+    state.WindowsClass = WindowsClass();
 
     if (!state.IsInstaller) {
         state.LogCopyPath = TempFileName(LogCopyFileNumber);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <map>
 
@@ -123,6 +124,27 @@ void SetLocalMachineText(const std::string& key, const std::string& name, const 
     RegSetValueExA(handle, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>(value.size() + 1));
     RegCloseKey(handle);
+}
+
+// Waits for the end of a process that the test did not start (the uninstaller's copy), found by
+// its file name; true when it has ended (or was never there) within the time.
+bool WaitForProcessEnd(const std::string& fileName, DWORD timeoutMs) {
+    DWORD processId = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+            if (lstrcmpiA(entry.szExeFile, fileName.c_str()) == 0) processId = entry.th32ProcessID;
+        }
+        CloseHandle(snapshot);
+    }
+    if (!processId) return true;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return true;
+    bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
 }
 
 }  // namespace
@@ -246,7 +268,8 @@ TEST_F(StartUpProbe, UninstallerCopyReadsItsLogAndTakesTheLanguage) {
         EXPECT_EQ(report["MainVisible"], "0");
         // "/S" came after "end": the copy is silent.
         EXPECT_EQ(report["SilentRun"], "1");
-        Sleep(500);  // the copy cleans up and ends
+        // The copy cleans up and ends before the next run fills the temporary folder again.
+        EXPECT_TRUE(WaitForProcessEnd("tarnwick-probe-uninstall.exe", 20000));
     }
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
     DeleteFileA(copy.c_str());
