@@ -159,3 +159,63 @@ TEST(WidgetDriver, ApplicationWindowCarriesTheTitleAndFollowsTheMainForm) {
     EXPECT_TRUE(PumpUntil([&] { return closeRequests == 1; }));
     EXPECT_TRUE(IsWindow(application.Handle()));
 }
+
+// The driver as the end-to-end tests use it: on the windows of another process, where control
+// messages that carry pointers need memory in that process. The other process is this test
+// program showing its gallery (WidgetGalleryTest.cpp).
+TEST(WidgetDriver, WorksTheWindowsOfAnotherProcess) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    // The gallery stays up until its Cancel button is clicked (or a minute has passed).
+    SetEnvironmentVariableA("TARNWICK_GALLERY_SECONDS", "60");
+    driver::Program program;
+    bool started = program.Start(self, "--gtest_filter=WidgetGallery.*");
+    SetEnvironmentVariableA("TARNWICK_GALLERY_SECONDS", nullptr);
+    ASSERT_TRUE(started);
+    HWND window = driver::WaitForWindow(program.Id(), gallery::windowClass, 30000);
+    ASSERT_TRUE(window);
+    // The gallery is up once its last control exists and the window is shown.
+    ASSERT_TRUE(driver::WaitForControl(window, gallery::BackdropPictureId, 10000));
+    Sleep(300);
+
+    HWND list = driver::FindControl(window, gallery::ListId);
+    EXPECT_EQ(driver::ListViewRows(list),
+              (std::vector<std::string>{"Accessories", "Games", "Startup", "Tarnwick Tools"}));
+    EXPECT_EQ(driver::ListViewSelection(list), 1);
+    ASSERT_TRUE(driver::ClickListViewRow(list, 3));
+    DWORD start = GetTickCount();
+    while (driver::ListViewSelection(list) != 3 && GetTickCount() - start < 3000) Sleep(20);
+    EXPECT_EQ(driver::ListViewSelection(list), 3);
+
+    HWND combo = driver::FindControl(window, gallery::ComboId);
+    EXPECT_EQ(driver::ComboItems(combo), (std::vector<std::string>{"English", "Deutsch", "Francais"}));
+    EXPECT_EQ(driver::ComboSelection(combo), 0);
+    ASSERT_TRUE(driver::ChooseComboItem(combo, 1));
+    EXPECT_EQ(driver::WindowText(combo), "Deutsch");
+
+    HWND password = driver::FindControl(window, gallery::PasswordId);
+    ASSERT_TRUE(driver::TypeText(password, "typed"));
+    EXPECT_EQ(driver::WindowText(password), "typed");
+
+    HWND desktop = driver::FindControl(window, gallery::CheckAId);
+    EXPECT_TRUE(driver::IsChecked(desktop));
+    ASSERT_TRUE(driver::ClickButton(window, gallery::CheckAId));
+    start = GetTickCount();
+    while (driver::IsChecked(desktop) && GetTickCount() - start < 3000) Sleep(20);
+    EXPECT_FALSE(driver::IsChecked(desktop));
+
+    EXPECT_GT(driver::TextLength(driver::FindControl(window, gallery::RichId)), 40);
+    EXPECT_EQ(driver::ProgressPosition(driver::FindControl(window, gallery::ProgressId)), 60);
+    EXPECT_FALSE(driver::IsEnabled(driver::FindControl(window, gallery::BackId)));
+    EXPECT_FALSE(driver::ClickButton(window, gallery::BackId));
+    RECT next = driver::ControlRect(driver::FindControl(window, gallery::NextId));
+    EXPECT_EQ(next.left, 589);
+    EXPECT_EQ(next.top, 327);
+
+    // Esc reaches the focused control through the program's own loop: the cancel button ends
+    // the gallery, whose own checks then decide its exit code.
+    ASSERT_TRUE(driver::PressKey(window, VK_ESCAPE));
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitForExit(30000, &code));
+    EXPECT_EQ(code, 0u);
+}

@@ -44,4 +44,44 @@ inline void CreateShownForm(tarnwick::Form& form, int clientWidth, int clientHei
     PumpFor(50);
 }
 
+// The gallery window (WidgetGalleryTest.cpp): its class and control ids, for the test that
+// drives it from another process.
+namespace gallery {
+
+constexpr const char* windowClass = "TarnwickGallery";
+
+enum ControlId {
+    HeaderId = 300,
+    HeaderPictureId,
+    TitleId,
+    SubtitleId,
+    EdgeDarkId,
+    EdgeLightId,
+    PageId,
+    PromptId,
+    GroupId,
+    PasswordId,
+    CheckAId,
+    CheckBId,
+    RadioAId,
+    RadioBId,
+    ComboId,
+    SidePanelId,
+    LaunchId,
+    ListId,
+    RichId,
+    ProgressId,
+    BrandingId,
+    SeparatorId,
+    BackId,
+    NextId,
+    CancelId,
+    BackdropId,
+    BigTextId,
+    SmallTextId,
+    BackdropPictureId,
+};
+
+}  // namespace gallery
+
 }  // namespace widget_test

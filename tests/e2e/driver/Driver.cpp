@@ -185,6 +185,17 @@ bool Actionable(HWND control) {
     return root && IsWindowEnabled(root);
 }
 
+// UTF-16 to the ANSI code page, as the program under test holds its texts.
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0) {
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
+    }
+    return text;
+}
+
 LPARAM KeyMessageBits(UINT virtualKey, bool release) {
     LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0 /* MAPVK_VK_TO_VSC */)) << 16;
     LPARAM bits = 1 | scanCode;
@@ -279,15 +290,17 @@ bool ClickListViewRow(HWND listView, int row) {
 }
 
 std::vector<std::string> ComboItems(HWND comboBox) {
+    // Asked in UTF-16 and converted here: Wine hands CB_GETLBTEXT's reply to another process in
+    // UTF-16 even to the ANSI call, overrunning a buffer sized for ANSI text.
     std::vector<std::string> items;
-    int count = static_cast<int>(SendMessageA(comboBox, CB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageW(comboBox, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        LRESULT length = SendMessageA(comboBox, CB_GETLBTEXTLEN, i, 0);
+        LRESULT length = SendMessageW(comboBox, CB_GETLBTEXTLEN, i, 0);
         if (length < 0) length = 0;
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        LRESULT copied = SendMessageA(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
-        items.push_back(text);
+        std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+        LRESULT copied = SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+        wide.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+        items.push_back(Narrow(wide));
     }
     return items;
 }
