@@ -75,7 +75,8 @@ RECT ControlRect(HWND control);
 // The control that has the keyboard focus in the window's thread; null when none.
 HWND FocusedControl(HWND anyWindowOfTheThread);
 
-// List views (report style, first column), combo boxes, rich edits, progress bars.
+// List views (report style, first column, up to 1023 characters a row), combo boxes, rich
+// edits, progress bars.
 std::vector<std::string> ListViewRows(HWND listView);
 int ListViewSelection(HWND listView);  // -1 when none
 // Clicks a row with the mouse (posted button down and up at the row's middle); false when the
