@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "WidgetTestSupport.h"
 #include "WizardTestSupport.h"
@@ -147,15 +148,18 @@ TEST(WizardEngineLink, AdvanceProgressKeepsTheWindowAliveAndSlowsShortInstallati
     EXPECT_EQ(posted, 2);
 
     // Below 32 steps every step pauses 4 ms; from 32 on it does not.
-    auto timeSteps = [&](int maximum, int steps) {
+    std::vector<unsigned> pauses;
+    t.wizard->pause = [&](unsigned milliseconds) { pauses.push_back(milliseconds); };
+    auto pausesOfSteps = [&](int maximum, int steps) {
+        pauses.clear();
         engine.SetProgressMaximum(maximum);
         engine.SetProgressPosition(0);
-        DWORD start = GetTickCount();
         for (int i = 0; i < steps; ++i) engine.AdvanceProgress();
-        return GetTickCount() - start;
+        return pauses;
     };
-    EXPECT_GE(timeSteps(31, 25), 25u * 4 - 10);  // GetTickCount's granularity
-    EXPECT_LT(timeSteps(32, 25), 25u * 4 / 2);
+    EXPECT_EQ(pausesOfSteps(31, 25), std::vector<unsigned>(25, 4));
+    EXPECT_TRUE(pausesOfSteps(32, 25).empty());
+    EXPECT_EQ(engine.ProgressPosition(), 25);
 }
 
 TEST(WizardEngineLink, ChoicesAreTheTicksOfTheirOptions) {

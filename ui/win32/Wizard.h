@@ -108,6 +108,10 @@ public:
     // destination page's check of the folder hangs here).
     std::function<void()> onFolderChange;
 
+    // How AdvanceProgress lets a step of a short installation be seen; a test counts the pauses
+    // here instead of timing them.
+    std::function<void(unsigned milliseconds)> pause = [](unsigned milliseconds) { Sleep(milliseconds); };
+
     const SetupModel& Model() const { return setup_.model; }
     RunState& State() { return setup_.state; }
 

@@ -30,7 +30,7 @@ void WizardWindow::AdvanceProgress() {
     bar.SetPosition(bar.Position() + 1);
     PumpPendingMessages();
     // A short installation would flash past: let each step be seen.
-    if (bar.Maximum() < ShortProgressSteps) Sleep(4);
+    if (bar.Maximum() < ShortProgressSteps) pause(4);
 }
 
 std::string WizardWindow::StartMenuGroup() const { return startMenu.groupEdit.Text(); }
