@@ -25,6 +25,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "builder/AnsiText.h"
 #include "builder/ScriptWriter.h"
 #include "builder/SettingNames.h"
 #include "engine/TextDigest.h"
@@ -40,7 +41,13 @@ inline std::runtime_error ProjectError(const std::string& where, const std::stri
 }
 
 inline std::string ValueText(const Json& value, const std::string& where) {
-    if (value.is_string()) return value.get<std::string>();
+    if (value.is_string()) {
+        try {
+            return Windows1252FromUtf8(value.get<std::string>());
+        } catch (const std::invalid_argument& e) {
+            throw ProjectError(where, e.what());
+        }
+    }
     if (value.is_boolean()) return value.get<bool>() ? "1" : "0";
     if (value.is_number_integer()) return value.dump();
     throw ProjectError(where, "expected a text, an integer or true/false");

@@ -50,7 +50,7 @@ TEST(ProjectReader, StatesOnlyWhatDiffersFromTheDefaults) {
     EXPECT_EQ(spec.Languages[0].Messages, EnglishMessages("Globex Viewer"));
     EXPECT_EQ(spec.Languages[1].LanguageId, "1031");
     EXPECT_EQ(spec.Languages[1].Messages[22], "Weiter >");
-    EXPECT_EQ(spec.Languages[1].Messages[23], "< Zur\xC3\xBC" "ck");  // bytes as the file holds them
+    EXPECT_EQ(spec.Languages[1].Messages[23], "< Zur\xFC" "ck");  // the Western code page, not UTF-8
     EXPECT_EQ(spec.Languages[1].Messages[0], "Welcome to the Globex Viewer Setup Wizard");
 }
 
@@ -100,4 +100,33 @@ TEST(ProjectReader, DemoProjectMakesAScriptThatReadsBack) {
     EXPECT_EQ(model.FileList.Count(), static_cast<int>(spec.Files.size()));
     EXPECT_EQ(model.LanguageCount(), static_cast<int>(spec.Languages.size()));
     EXPECT_EQ(model.SettingText(35), ComputeIntegrityCode(model.GeneralSettings));
+}
+
+TEST(ProjectReader, TextsAreConvertedToTheWesternCodePage) {
+    struct Case {
+        const char* utf8;
+        const char* ansi;  // nullptr: refused
+    } cases[] = {
+        {"plain", "plain"},
+        {"Zur\xC3\xBC" "ck", "Zur\xFC" "ck"},           // u with diaeresis
+        {"\xE2\x82\xAC 5", "\x80 5"},                    // euro sign
+        {"\xE2\x80\x9Equoted\xE2\x80\x9C", "\x84quoted\x93"},
+        {"\xE6\x97\xA5", nullptr},                        // a CJK character
+        {"\xC3", nullptr},                                // cut sequence
+        {"\xC3(", nullptr},                               // bad continuation
+    };
+    for (const Case& c : cases) {
+        if (c.ansi) {
+            EXPECT_EQ(Windows1252FromUtf8(c.utf8), c.ansi) << c.utf8;
+        } else {
+            EXPECT_THROW(Windows1252FromUtf8(c.utf8), std::invalid_argument) << c.utf8;
+        }
+    }
+    // In a project, the faulty entry is named.
+    try {
+        ReadProject(R"({"languages": [{"name": "\u65e5\u672c"}]})");
+        FAIL() << "a name outside the code page was accepted";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("languages"), std::string::npos) << e.what();
+    }
 }
