@@ -7,20 +7,12 @@
 
 #include "builder/ScriptWriter.h"
 #include "engine/TextDigest.h"
+#include "ParseScript.h"
 #include "package/SetupModel.h"
 
 using namespace tarnwick;
 
 namespace {
-
-SetupModel ParseScript(const std::vector<uint8_t>& bytes) {
-    MemoryStream script(bytes);
-    SetupModel model;
-    ParseGeneralSettings(script, model);
-    ParseRegistryVariableList(script, model);
-    ParseRecordLists(script, model);
-    return model;
-}
 
 LanguageSpec NumberedLanguage(const std::string& name, const std::string& id, int index) {
     LanguageSpec language{name, id, {}};

@@ -6,20 +6,12 @@
 #include <climits>
 
 #include "builder/ScriptWriter.h"
+#include "ParseScript.h"
 #include "package/SetupModel.h"
 
 using namespace tarnwick;
 
 namespace {
-
-SetupModel ParseScript(const std::vector<uint8_t>& bytes) {
-    MemoryStream script(bytes);
-    SetupModel model;
-    ParseGeneralSettings(script, model);
-    ParseRegistryVariableList(script, model);
-    ParseRecordLists(script, model);
-    return model;
-}
 
 std::vector<uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
