@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include "TestSetup.h"
 #include "base/Stream.h"
@@ -89,26 +88,6 @@ public:
     }
 };
 
-// Waits for the end of a process that this test did not start, found by its file name; true when
-// it has ended (or was never there) within the time.
-bool WaitForProcessEnd(const std::string& fileName, DWORD timeoutMs) {
-    DWORD processId = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot != INVALID_HANDLE_VALUE) {
-        PROCESSENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-            if (lstrcmpiA(entry.szExeFile, fileName.c_str()) == 0) processId = entry.th32ProcessID;
-        }
-        CloseHandle(snapshot);
-    }
-    if (!processId) return true;
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    if (!process) return true;
-    bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
-}
 
 }  // namespace
 
@@ -288,7 +267,7 @@ TEST(UninstallerStart, RelaunchesItsCopyFromTheTemporaryFolder) {
     EXPECT_TRUE(original == copied);
     // The copy goes on by itself (its arguments and what it reads are shown by the start-up
     // probe's tests); it must end before the next test uses the temporary folder.
-    EXPECT_TRUE(WaitForProcessEnd("tarnwick-relaunch-uninstall.exe", 20000));
+    EXPECT_TRUE(driver::WaitForProcessEnd("tarnwick-relaunch-uninstall.exe", 20000));
     DeleteRegistryKey(HKEY_LOCAL_MACHINE, key);
 }
 

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <map>
 
 #include "MachineTestSupport.h"
+#include "driver/Driver.h"
 #include "base/Stream.h"
 #include "builder/PackageWriter.h"
 #include "builder/ScriptWriter.h"
@@ -126,26 +126,6 @@ void SetLocalMachineText(const std::string& key, const std::string& name, const 
     RegCloseKey(handle);
 }
 
-// Waits for the end of a process that the test did not start (the uninstaller's copy), found by
-// its file name; true when it has ended (or was never there) within the time.
-bool WaitForProcessEnd(const std::string& fileName, DWORD timeoutMs) {
-    DWORD processId = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot != INVALID_HANDLE_VALUE) {
-        PROCESSENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-            if (lstrcmpiA(entry.szExeFile, fileName.c_str()) == 0) processId = entry.th32ProcessID;
-        }
-        CloseHandle(snapshot);
-    }
-    if (!processId) return true;
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    if (!process) return true;
-    bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
-}
 
 }  // namespace
 
@@ -269,7 +249,7 @@ TEST_F(StartUpProbe, UninstallerCopyReadsItsLogAndTakesTheLanguage) {
         // "/S" came after "end": the copy is silent.
         EXPECT_EQ(report["SilentRun"], "1");
         // The copy cleans up and ends before the next run fills the temporary folder again.
-        EXPECT_TRUE(WaitForProcessEnd("tarnwick-probe-uninstall.exe", 20000));
+        EXPECT_TRUE(driver::WaitForProcessEnd("tarnwick-probe-uninstall.exe", 20000));
     }
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
     DeleteFileA(copy.c_str());

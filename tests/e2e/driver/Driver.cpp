@@ -1,6 +1,7 @@
 #include "driver/Driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstring>
@@ -60,6 +61,25 @@ void Program::Kill() {
     CloseHandle(process_);
     process_ = nullptr;
     processId_ = 0;
+}
+
+bool WaitForProcessEnd(const std::string& fileName, DWORD timeoutMs) {
+    DWORD processId = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot != INVALID_HANDLE_VALUE) {
+        PROCESSENTRY32 entry{};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+            if (lstrcmpiA(entry.szExeFile, fileName.c_str()) == 0) processId = entry.th32ProcessID;
+        }
+        CloseHandle(snapshot);
+    }
+    if (!processId) return true;
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return true;
+    bool ended = WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
 }
 
 namespace {

@@ -43,6 +43,10 @@ private:
     DWORD processId_ = 0;
 };
 
+// Waits for the end of a process this test did not start (a program's relaunched copy), found by
+// its file name; true when it has ended, or was never there, within the time.
+bool WaitForProcessEnd(const std::string& fileName, DWORD timeoutMs);
+
 // Visible top-level windows of a process, optionally only those of a window class.
 std::vector<HWND> TopLevelWindows(DWORD processId, const char* className = nullptr);
 // Waits until the process shows a visible top-level window of the class; null on time-out.
