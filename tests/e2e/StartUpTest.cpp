@@ -73,19 +73,43 @@ void SetRegistryText(HKEY root, const std::string& key, const std::string& name,
 
 void DeleteRegistryKey(HKEY root, const std::string& key) { RegDeleteKeyA(root, key.c_str()); }
 
-// The Windows version that Wine reports to the programs it starts from now on.
+bool KeyExists(HKEY root, const std::string& key) {
+    HKEY handle;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+// The Windows version that Wine reports to the programs it starts, for the life of the object.
 class WineVersion {
 public:
     explicit WineVersion(const std::string& version) {
+        HKEY wine;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, KEY_QUERY_VALUE, &wine) == ERROR_SUCCESS) {
+            char value[64] = {};
+            DWORD size = sizeof value - 1;
+            hadVersion_ = RegQueryValueExA(wine, "Version", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+                          ERROR_SUCCESS;
+            if (hadVersion_) oldVersion_ = value;
+            RegCloseKey(wine);
+        }
         SetRegistryText(HKEY_CURRENT_USER, "Software\\Wine", "Version", version);
     }
     ~WineVersion() {
+        if (hadVersion_) {
+            SetRegistryText(HKEY_CURRENT_USER, "Software\\Wine", "Version", oldVersion_);
+            return;
+        }
         HKEY wine;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, KEY_SET_VALUE, &wine) == ERROR_SUCCESS) {
             RegDeleteValueA(wine, "Version");
             RegCloseKey(wine);
         }
     }
+
+private:
+    bool hadVersion_ = false;
+    std::string oldVersion_;
 };
 
 
@@ -134,6 +158,8 @@ TEST(StartUpRefusal, DotNetVersionAgainstThePolicyKeys) {
     const std::string download = folder + "download.bat";
     const std::string script = "@echo opened> \"" + marker + "\"\r\n";
     ASSERT_TRUE(tarnwick::WriteWholeFile(download, std::vector<uint8_t>(script.begin(), script.end())));
+    // The check opens the policy key with the create-if-missing call: remove what this test made.
+    const bool hadFramework = KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\.NETFramework");
     tarnwick::SetupScriptSpec spec = SetupSpec();
     spec.Settings[102] = "This program needs the .NET Framework 2.0.";
     spec.Settings[100] = "2.0";
@@ -178,11 +204,16 @@ TEST(StartUpRefusal, DotNetVersionAgainstThePolicyKeys) {
         EXPECT_EQ(FileExists(marker), c.downloadOpened);
         EXPECT_FALSE(TempFilesLeft());
     }
+    if (!hadFramework) {
+        DeleteRegistryKey(HKEY_LOCAL_MACHINE, DotNetPolicyKey);
+        DeleteRegistryKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\.NETFramework");
+    }
 }
 
 TEST(StartUpRefusal, DotNetBoxAsksYesOrNoOnlyWithADownload) {
     const std::string folder = driver::MakeScratchFolder("refuse-dotnet-buttons");
     tarnwick::SetupScriptSpec spec = SetupSpec();
+    const bool hadFramework = KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\.NETFramework");
     spec.Settings[100] = "4.0";
     spec.Settings[102] = "Needs .NET 4.0.";
     for (const char* download : {"0", "http://example.com/dotnet"}) {
@@ -200,6 +231,10 @@ TEST(StartUpRefusal, DotNetBoxAsksYesOrNoOnlyWithADownload) {
         DWORD code = 0;
         ASSERT_TRUE(program.WaitForExit(20000, &code));
         EXPECT_EQ(code, 3u);
+    }
+    if (!hadFramework) {
+        DeleteRegistryKey(HKEY_LOCAL_MACHINE, DotNetPolicyKey);
+        DeleteRegistryKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\.NETFramework");
     }
 }
 
