@@ -12,5 +12,6 @@ allowed='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|OLE32|OLEAUT32|COMCTL32|COMDLG
 while read -r dll; do
   [[ ${dll^^} =~ $allowed ]] || fail "imports $dll"
 done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
-tr '\0' '.' <"$exe" | grep -aq 'M.A.I.N.I.C.O.N' || fail "no MAINICON resource"
+# grep -c reads to the end, so tr never dies of SIGPIPE under pipefail.
+tr '\0' '.' <"$exe" | grep -ac 'M.A.I.N.I.C.O.N' >/dev/null || fail "no MAINICON resource"
 echo "ok: $exe is a static PE32 GUI program ($(stat -c %s "$exe") bytes)"
